@@ -1,0 +1,39 @@
+#include "EditorFixture.h"
+
+#include <QFile>
+#include <QTest>
+
+namespace tavelin::testing {
+
+void EditorFixture::SetUp() {
+  ASSERT_TRUE(dir.isValid());
+  form = std::make_unique<editor::frmM>(services());
+  form->Show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&mainWindow()));
+}
+
+void EditorFixture::TearDown() {
+  EXPECT_TRUE(messageBox.failures.empty())
+      << "unexpected failure report: "
+      << (messageBox.failures.empty() ? "" : messageBox.failures.front().text.toStdString());
+  // Closing would ask about unsaved text; the test is over, so let the window go unasked.
+  form.reset();
+}
+
+QString EditorFixture::readFile(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return QStringLiteral("<unreadable>");
+  return QString::fromUtf8(file.readAll());
+}
+
+void EditorFixture::writeFile(const QString& path, const QByteArray& bytes) {
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
+  ASSERT_EQ(file.write(bytes), bytes.size());
+}
+
+void EditorFixture::type(QWidget* target, const QString& text) {
+  QTest::keyClicks(target, text);
+}
+
+}  // namespace tavelin::testing
