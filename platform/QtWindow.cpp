@@ -45,11 +45,34 @@ QImage pictureImage(const Picture& picture) {
   return image;
 }
 
+namespace {
+
+QRect drawnArea(const QImage& image) {
+  QRect area;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x)
+      if (qAlpha(image.pixel(x, y)) != 0) area |= QRect(x, y, 1, 1);
+  return area;
+}
+
+}  // namespace
+
 QPixmap imageListCell(const Picture& picture, int width, int height, std::uint32_t maskRgb) {
   QImage image = pictureImage(picture);
   for (int y = 0; y < image.height(); ++y)
     for (int x = 0; x < image.width(); ++x)
       if ((image.pixel(x, y) & 0xFFFFFFu) == maskRgb) image.setPixel(x, y, 0);
+  // A picture a little larger than the cell often has a blank margin: dropping it keeps the
+  // picture's one-pixel lines sharp, where scaling would blur them.
+  if (image.width() > width || image.height() > height) {
+    const QRect drawn = drawnArea(image);
+    if (drawn.width() <= width && drawn.height() <= height) {
+      const QRect kept(std::clamp(drawn.center().x() - width / 2, 0, image.width() - width),
+                       std::clamp(drawn.center().y() - height / 2, 0, image.height() - height),
+                       std::min(width, image.width()), std::min(height, image.height()));
+      if (kept.contains(drawn)) image = image.copy(kept);
+    }
+  }
   if (image.width() != width || image.height() != height) {
     const QImage scaled =
         image.scaled(width, height, Qt::KeepAspectRatio, Qt::SmoothTransformation);
@@ -291,17 +314,24 @@ void QtWindow::applyStackingAndTabOrder() {
     const auto it = clickables_.find(std::string_view(row->name));
     if (it != clickables_.end()) it->second->raise();
   }
+  applyTabOrder();
+}
+
+void QtWindow::applyTabOrder() {
+  // A view that hands its focus to an inner widget takes part through that widget.
+  const auto focusTarget = [](QWidget* w) { return w->focusProxy() ? w->focusProxy() : w; };
   std::vector<const ControlRow*> ordered;
   for (const ControlRow& row : description_.controls) {
     const auto it = clickables_.find(std::string_view(row.name));
     if (it != clickables_.end() && row.tabIndex >= 0 &&
-        it->second->focusPolicy() & Qt::TabFocus)
+        focusTarget(it->second)->focusPolicy() & Qt::TabFocus)
       ordered.push_back(&row);
   }
   std::stable_sort(ordered.begin(), ordered.end(),
                    [](const ControlRow* a, const ControlRow* b) { return a->tabIndex < b->tabIndex; });
   for (size_t i = 1; i < ordered.size(); ++i)
-    QWidget::setTabOrder(clickables_.at(ordered[i - 1]->name), clickables_.at(ordered[i]->name));
+    QWidget::setTabOrder(focusTarget(clickables_.at(ordered[i - 1]->name)),
+                         focusTarget(clickables_.at(ordered[i]->name)));
 }
 
 template <class T>
@@ -357,6 +387,15 @@ void QtWindow::fire(const std::string& control, Event event) {
 
 void QtWindow::show() {
   form_->show();
+  // The browser view hands its focus to an inner widget it makes some time after being shown, and
+  // nothing announces it; by the time the focus moves in the window it is there to be placed.
+  QObject::connect(qApp, &QApplication::focusChanged, form_, [this] {
+    std::vector<QWidget*> proxies;
+    for (auto& [name, browser] : browsers_) proxies.push_back(browser->focusProxy());
+    if (proxies == placedProxies_) return;
+    placedProxies_ = proxies;
+    applyTabOrder();
+  });
   if (QScreen* screen = form_->screen()) {
     QRect frame = form_->frameGeometry();
     frame.moveCenter(screen->availableGeometry().center());

@@ -53,6 +53,7 @@ class QtWindow : public Window {
   void buildToolbar(QToolBar& toolbar, const ControlRow& row);
   void buildMenus();
   void applyStackingAndTabOrder();
+  void applyTabOrder();
   void fire(const std::string& control, Event event);
   template <class T>
   T& find(std::map<std::string, T*, std::less<>>& map, std::string_view name, const char* kind);
@@ -76,6 +77,7 @@ class QtWindow : public Window {
   std::map<std::pair<std::string, Event>, std::function<void()>> handlers_;
   std::map<std::string, std::function<void(const QString&)>, std::less<>> buttonHandlers_;
   std::function<void()> resizeHandler_;
+  std::vector<QWidget*> placedProxies_;
 };
 
 }  // namespace tavelin::platform

@@ -7,6 +7,7 @@
 #include <QWidget>
 #include <memory>
 
+#include "QtPrinting.h"
 #include "QtServices.h"
 #include "QtWindow.h"
 #include "Scripted.h"
