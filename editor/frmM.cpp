@@ -8,6 +8,7 @@
 #include "Links.h"
 #include "PlatformFailure.h"
 #include "frmMDescription.h"
+#include "layout/LayoutEngine.h"
 
 using namespace Qt::StringLiterals;
 
@@ -34,8 +35,9 @@ struct frmM::Pane {
   const char* filter;
 };
 
-frmM::frmM(platform::Services services)
+frmM::frmM(platform::Services services, layout::LayoutEngine& layoutEngine)
     : services_(services),
+      layoutEngine_(layoutEngine),
       dlgCommonDialog(services.dialog),
       window_(platform::buildWindow(frmMDescription())),
       RichTextBox1(window_->pane("RichTextBox1")),
@@ -86,7 +88,13 @@ void frmM::Form_Load() {
   for (auto& pane : panes_) pane->box.switchWordWrapOff();
 }
 
-void frmM::Form_Resize() {}
+void frmM::Form_Resize() {
+  // A resize never troubles the user: whatever the engine cannot do stays as it is.
+  try {
+    layoutEngine_.ResizeForm(window_->layoutForm());
+  } catch (...) {
+  }
+}
 
 void frmM::Form_QueryUnload(Boolean& Cancel, int /*UnloadMode*/) {
   // Unsaved CSS or JS text is lost on closing just as surely as HTML text, so any dirty pane asks.

@@ -12,6 +12,10 @@
 namespace tavelin::platform {
 class CommonDialog;
 }
+namespace tavelin::layout {
+class LayoutEngine;
+LayoutEngine& processEngine();
+}
 
 namespace tavelin::editor {
 
@@ -20,7 +24,9 @@ namespace tavelin::editor {
 // are saved through their labels.
 class frmM {
  public:
-  explicit frmM(platform::Services services);
+  // The layout engine keeps the controls in proportion; the program has one for the process.
+  explicit frmM(platform::Services services,
+                layout::LayoutEngine& layoutEngine = layout::processEngine());
   ~frmM();
 
   // Runs Form_Load, then shows the window centred.
@@ -92,6 +98,7 @@ class frmM {
   void saveAs(Pane& pane);
 
   platform::Services services_;
+  layout::LayoutEngine& layoutEngine_;
   platform::CommonDialog& dlgCommonDialog;
   std::unique_ptr<platform::Window> window_;
   platform::RichTextPane& RichTextBox1;

@@ -116,6 +116,7 @@ QtWindow::QtWindow(const WindowDescription& description)
   buildMenus();
   buildControls();
   applyStackingAndTabOrder();
+  buildLayoutForm();
   client_->resized = [this] {
     dockToolbar();
     if (resizeHandler_) resizeHandler_();
@@ -261,6 +262,22 @@ void QtWindow::buildToolbar(QToolBar& toolbar, const ControlRow& row) {
     dockedToolbar_ = &toolbar;
     dockedToolbarHeight_ = pixels(row.height);
   }
+}
+
+void QtWindow::buildLayoutForm() {
+  layoutForm_ = std::make_unique<QtLayoutForm>(description_.name, *client_);
+  for (const ControlRow& row : description_.controls) {
+    const auto it = clickables_.find(std::string_view(row.name));
+    if (it == clickables_.end())
+      layoutForm_->add(std::make_unique<NamedOnlyControl>(row.name));
+    else if (it->second == dockedToolbar_)
+      layoutForm_->add(
+          std::make_unique<DockedToolbarControl>(row.name, *it->second, [this] { dockToolbar(); }));
+    else
+      layoutForm_->add(std::make_unique<WidgetControl>(row.name, *it->second));
+  }
+  for (const MenuRow& row : description_.menus)
+    layoutForm_->add(std::make_unique<NamedOnlyControl>(row.name));
 }
 
 void QtWindow::dockToolbar() {

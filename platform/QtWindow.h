@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "QtControls.h"
+#include "QtLayoutForm.h"
 #include "RichTextEdit.h"
 #include "Window.h"
 
@@ -37,6 +38,7 @@ class QtWindow : public Window {
                      std::function<void(const QString& key)> handler) override;
   void onQueryUnload(std::function<void(std::int16_t& cancel, int unloadMode)> handler) override;
   void onResize(std::function<void()> handler) override;
+  layout::LayoutForm& layoutForm() override { return *layoutForm_; }
   void show() override;
 
   MainForm& mainWindow() { return *form_; }
@@ -54,6 +56,7 @@ class QtWindow : public Window {
   void buildMenus();
   void applyStackingAndTabOrder();
   void applyTabOrder();
+  void buildLayoutForm();
   void fire(const std::string& control, Event event);
   template <class T>
   T& find(std::map<std::string, T*, std::less<>>& map, std::string_view name, const char* kind);
@@ -78,6 +81,7 @@ class QtWindow : public Window {
   std::map<std::string, std::function<void(const QString&)>, std::less<>> buttonHandlers_;
   std::function<void()> resizeHandler_;
   std::vector<QWidget*> placedProxies_;
+  std::unique_ptr<QtLayoutForm> layoutForm_;
 };
 
 }  // namespace tavelin::platform

@@ -10,6 +10,10 @@
 #include "RichTextPane.h"
 #include "WindowDescription.h"
 
+namespace tavelin::layout {
+class LayoutForm;
+}
+
 namespace tavelin::platform {
 
 // A window built from its description, as the editor sees it: its controls by name and its events.
@@ -35,6 +39,10 @@ class Window {
   // cancel is a truth value (-1 keeps the window open); unloadMode says why it is closing.
   virtual void onQueryUnload(std::function<void(std::int16_t& cancel, int unloadMode)> handler) = 0;
   virtual void onResize(std::function<void()> handler) = 0;
+
+  // The client area and every control of the description, then every menu item, as the layout
+  // engine sees a form.
+  virtual layout::LayoutForm& layoutForm() = 0;
 
   // Shows the window centred on the screen and starts its timers.
   virtual void show() = 0;

@@ -7,7 +7,7 @@ namespace tavelin::testing {
 
 void EditorFixture::SetUp() {
   ASSERT_TRUE(dir.isValid());
-  form = std::make_unique<editor::frmM>(services());
+  form = std::make_unique<editor::frmM>(services(), layoutEngine);
   form->Show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&mainWindow()));
 }

@@ -12,6 +12,7 @@
 #include "QtWindow.h"
 #include "Scripted.h"
 #include "frmM.h"
+#include "layout/LayoutEngine.h"
 
 namespace tavelin::testing {
 
@@ -45,6 +46,7 @@ class EditorFixture : public ::testing::Test {
   ScriptedMessageBox messageBox;
   platform::QtProgramStarter programStarter;
   FixedClock clock;
+  layout::LayoutEngine layoutEngine;  // each window under test starts with empty records
   std::unique_ptr<editor::frmM> form;
 };
 
