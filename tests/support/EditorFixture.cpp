@@ -1,6 +1,7 @@
 #include "EditorFixture.h"
 
 #include <QFile>
+#include <QKeyEvent>
 #include <QTest>
 
 namespace tavelin::testing {
@@ -33,7 +34,14 @@ void EditorFixture::writeFile(const QString& path, const QByteArray& bytes) {
 }
 
 void EditorFixture::type(QWidget* target, const QString& text) {
-  QTest::keyClicks(target, text);
+  // Key events that carry their text, as an input method delivers CJK characters; QTest's own
+  // key clicks know only the keys of an ASCII keyboard.
+  for (QChar ch : text) {
+    QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(ch));
+    QApplication::sendEvent(target, &press);
+    QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(ch));
+    QApplication::sendEvent(target, &release);
+  }
 }
 
 }  // namespace tavelin::testing
