@@ -61,11 +61,13 @@ void CaptionLabel::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 BrowserWidget::BrowserWidget(QWidget* parent) : QWebEngineView(parent) {
-  // Pages without a charset declaration are the editor's own UTF-8 files.
-  settings()->setDefaultTextEncoding(QStringLiteral("utf-8"));
+  // The engine starts with the view's first page; until the first navigation the view is blank
+  // and the editor starts without waiting for it.
 }
 
 void BrowserWidget::navigate(const QString& target) {
+  // Pages without a charset declaration are the editor's own UTF-8 files.
+  settings()->setDefaultTextEncoding(QStringLiteral("utf-8"));
   const QFileInfo file(target);
   if (!target.contains(QStringLiteral("://")) && (file.isAbsolute() || file.exists()))
     load(QUrl::fromLocalFile(file.absoluteFilePath()));
