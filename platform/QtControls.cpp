@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QPalette>
 #include <QUrl>
+#include <QVBoxLayout>
 #include <QWebEngineSettings>
 #include <utility>
 
@@ -60,19 +61,30 @@ void CaptionLabel::mouseDoubleClickEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton && doubleClicked) doubleClicked();
 }
 
-BrowserWidget::BrowserWidget(QWidget* parent) : QWebEngineView(parent) {
-  // The engine starts with the view's first page; until the first navigation the view is blank
-  // and the editor starts without waiting for it.
+BrowserWidget::BrowserWidget(QWidget* parent) : QWidget(parent) {
+  setFocusPolicy(Qt::StrongFocus);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+}
+
+QWebEngineView& BrowserWidget::view() {
+  if (!view_) {
+    view_ = new QWebEngineView(this);
+    view_->setObjectName(objectName());
+    // Pages without a charset declaration are the editor's own UTF-8 files.
+    view_->settings()->setDefaultTextEncoding(QStringLiteral("utf-8"));
+    layout()->addWidget(view_);
+    setFocusProxy(view_);
+  }
+  return *view_;
 }
 
 void BrowserWidget::navigate(const QString& target) {
-  // Pages without a charset declaration are the editor's own UTF-8 files.
-  settings()->setDefaultTextEncoding(QStringLiteral("utf-8"));
   const QFileInfo file(target);
   if (!target.contains(QStringLiteral("://")) && (file.isAbsolute() || file.exists()))
-    load(QUrl::fromLocalFile(file.absoluteFilePath()));
+    view().load(QUrl::fromLocalFile(file.absoluteFilePath()));
   else
-    load(QUrl::fromUserInput(target));
+    view().load(QUrl::fromUserInput(target));
 }
 
 void ClientArea::resizeEvent(QResizeEvent* event) {

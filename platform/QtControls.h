@@ -70,11 +70,21 @@ class LineField : public QLineEdit, public TextField {
   }
 };
 
-class BrowserWidget : public QWebEngineView, public BrowserView {
+// The browser view. The web engine is large to start and to keep, and the view is blank until its
+// first page, so the engine's view is made at the first navigation; it takes the control's name
+// and fills the control.
+class BrowserWidget : public QWidget, public BrowserView {
   Q_OBJECT
  public:
   explicit BrowserWidget(QWidget* parent);
   void navigate(const QString& target) override;
+
+  // The engine's view, made now if it was not yet.
+  QWebEngineView& view();
+  bool hasView() const { return view_ != nullptr; }
+
+ private:
+  QWebEngineView* view_ = nullptr;
 };
 
 // The client area: the central widget that holds every control, reporting its resizes.

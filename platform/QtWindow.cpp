@@ -370,6 +370,9 @@ TextField& QtWindow::textField(std::string_view name) {
 BrowserView& QtWindow::browser(std::string_view name) {
   return find(browsers_, name, "browser view");
 }
+BrowserWidget& QtWindow::browserWidget(std::string_view name) {
+  return find(browsers_, name, "browser view");
+}
 QTimer* QtWindow::timer(std::string_view name) { return &find(timers_, name, "timer"); }
 
 void QtWindow::on(std::string_view control, Event event, std::function<void()> handler) {
@@ -404,20 +407,6 @@ void QtWindow::fire(const std::string& control, Event event) {
 
 void QtWindow::show() {
   form_->show();
-  // The browser view hands its focus to an inner widget it makes some time after being shown, and
-  // nothing announces it; by the time the focus moves in the window it is there to be placed.
-  QObject::connect(qApp, &QApplication::focusChanged, form_, [this] {
-    std::vector<QWidget*> proxies;
-    for (auto& [name, browser] : browsers_) proxies.push_back(browser->focusProxy());
-    if (proxies == placedProxies_) return;
-    placedProxies_ = proxies;
-    applyTabOrder();
-  });
-  if (QScreen* screen = form_->screen()) {
-    QRect frame = form_->frameGeometry();
-    frame.moveCenter(screen->availableGeometry().center());
-    form_->move(frame.topLeft());
-  }
   for (auto& [name, timer] : timers_) timer->start();
 }
 

@@ -46,6 +46,7 @@ class QtWindow : public Window {
   const WindowDescription& description() const { return description_; }
   const std::vector<QPixmap>& imageList() const { return imageList_; }
   QTimer* timer(std::string_view name);
+  BrowserWidget& browserWidget(std::string_view name);
   // Keeps the docked toolbar at the top edge across the client width, at its own height.
   void dockToolbar();
 
@@ -80,7 +81,6 @@ class QtWindow : public Window {
   std::map<std::pair<std::string, Event>, std::function<void()>> handlers_;
   std::map<std::string, std::function<void(const QString&)>, std::less<>> buttonHandlers_;
   std::function<void()> resizeHandler_;
-  std::vector<QWidget*> placedProxies_;
   std::unique_ptr<QtLayoutForm> layoutForm_;
 };
 
