@@ -8,6 +8,24 @@ namespace {
 
 using Table = std::unordered_map<std::string_view, KeywordInfo>;
 
+// Destinations whose content is data, or text a rich-text control does not show in the body.
+// clang-format off
+constexpr std::string_view kIgnoredDestinations[] = {
+    "stylesheet", "info", "pict", "shppict", "nonshppict", "shp", "shpgrp", "shpinst", "shprslt",
+    "do", "header", "headerl", "headerr", "headerf", "footer", "footerl", "footerr", "footerf",
+    "footnote", "annotation", "atnid", "atnauthor", "atndate", "atnicn", "atnref", "atntime",
+    "atrfstart", "atrfend", "fldinst", "xe", "tc", "tcn", "txe", "rxe", "bkmkstart", "bkmkend",
+    "objdata", "objclass", "objname", "objalias", "objsect", "objtopic", "listtable",
+    "listoverridetable", "revtbl", "rsidtbl", "filetbl", "generator", "themedata",
+    "colorschememapping", "latentstyles", "datastore", "xmlnstbl", "pgdsctbl", "template",
+    "userprops", "docvar", "private", "fchars", "lchars", "keycode", "pn", "pntxta", "pntxtb",
+    "mmathPr", "wgrffmtfilter", "comment", "author", "operator", "title", "subject", "keywords",
+    "company", "doccomm", "hlinkbase", "buptim", "creatim", "printim", "revtim", "ftnsep",
+    "ftnsepc", "ftncn", "aftnsep", "aftnsepc", "aftncn", "falt", "panose", "fname", "sp", "sn",
+    "sv", "background", "formfield", "datafield",
+};
+// clang-format on
+
 Table makeTable() {
   Table table{
       {"ansi", {Keyword::Ansi}},
@@ -87,24 +105,7 @@ Table makeTable() {
     table.emplace(word, KeywordInfo{Keyword::ShownDestination});
   }
 
-  // Destinations whose content is data, or text a rich-text control does not show in the body.
-  for (std::string_view word :
-       {"stylesheet", "info",      "pict",       "shppict",    "nonshppict", "shp",
-        "shpgrp",     "shpinst",   "shprslt",    "do",         "header",     "headerl",
-        "headerr",    "headerf",   "footer",     "footerl",    "footerr",    "footerf",
-        "footnote",   "annotation", "atnid",     "atnauthor",  "atndate",    "atnicn",
-        "atnref",     "atntime",   "atrfstart",  "atrfend",    "fldinst",    "xe",
-        "tc",         "tcn",       "txe",        "rxe",        "bkmkstart",  "bkmkend",
-        "objdata",    "objclass",  "objname",    "objalias",   "objsect",    "objtopic",
-        "listtable",  "listoverridetable",       "revtbl",     "rsidtbl",    "filetbl",
-        "generator",  "themedata", "colorschememapping",       "latentstyles", "datastore",
-        "xmlnstbl",   "pgdsctbl",  "template",   "userprops",  "docvar",     "private",
-        "fchars",     "lchars",    "keycode",    "pn",         "pntxta",     "pntxtb",
-        "mmathPr",    "wgrffmtfilter", "comment", "author",    "operator",   "title",
-        "subject",    "keywords",  "company",    "doccomm",    "hlinkbase",  "buptim",
-        "creatim",    "printim",   "revtim",     "ftnsep",     "ftnsepc",    "ftncn",
-        "aftnsep",    "aftnsepc",  "aftncn",     "falt",       "panose",     "fname",
-        "sp",         "sn",        "sv",         "background", "formfield",  "datafield"}) {
+  for (std::string_view word : kIgnoredDestinations) {
     table.emplace(word, KeywordInfo{Keyword::IgnoredDestination});
   }
   return table;

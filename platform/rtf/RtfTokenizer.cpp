@@ -16,6 +16,18 @@ int hexValue(char c) {
   return -1;
 }
 
+Token make(TokenKind kind) {
+  Token token;
+  token.kind = kind;
+  return token;
+}
+
+Token symbolToken(char symbol) {
+  Token token = make(TokenKind::ControlSymbol);
+  token.symbol = symbol;
+  return token;
+}
+
 bool endsText(char c) { return c == '\\' || c == '{' || c == '}' || c == '\r' || c == '\n'; }
 
 }  // namespace
@@ -26,10 +38,10 @@ Token RtfTokenizer::next() {
     switch (c) {
       case '{':
         ++pos_;
-        return Token{.kind = TokenKind::GroupOpen};
+        return make(TokenKind::GroupOpen);
       case '}':
         ++pos_;
-        return Token{.kind = TokenKind::GroupClose};
+        return make(TokenKind::GroupClose);
       case '\r':
       case '\n':
         // Writers break long lines anywhere; the breaks carry no meaning.
@@ -40,7 +52,9 @@ Token RtfTokenizer::next() {
       default: {
         const std::size_t start = pos_;
         while (pos_ < input_.size() && !endsText(input_[pos_])) ++pos_;
-        return Token{.kind = TokenKind::Text, .text = input_.substr(start, pos_ - start)};
+        Token token = make(TokenKind::Text);
+        token.text = input_.substr(start, pos_ - start);
+        return token;
       }
     }
   }
@@ -58,17 +72,19 @@ Token RtfTokenizer::readEscape() {
     const int low = pos_ + 1 < input_.size() ? hexValue(input_[pos_ + 1]) : -1;
     if (high >= 0 && low >= 0) {
       pos_ += 2;
-      return Token{.kind = TokenKind::HexByte, .byte = static_cast<std::uint8_t>(high * 16 + low)};
+      Token token = make(TokenKind::HexByte);
+      token.byte = static_cast<std::uint8_t>(high * 16 + low);
+      return token;
     }
     // A damaged escape: drop the one hex digit it has, keep whatever follows as it is.
     if (high >= 0) ++pos_;
-    return Token{.kind = TokenKind::ControlSymbol, .symbol = '\''};
+    return symbolToken('\'');
   }
-  return Token{.kind = TokenKind::ControlSymbol, .symbol = c == '\r' ? '\n' : c};
+  return symbolToken(c == '\r' ? '\n' : c);
 }
 
 Token RtfTokenizer::readControlWord() {
-  Token token{.kind = TokenKind::ControlWord};
+  Token token = make(TokenKind::ControlWord);
   const std::size_t start = pos_;
   while (pos_ < input_.size() && isLetter(input_[pos_])) ++pos_;
   token.text = input_.substr(start, pos_ - start);
@@ -88,9 +104,8 @@ Token RtfTokenizer::readControlWord() {
     }
     if (negative) value = -value;
     token.hasParameter = true;
-    token.parameter = static_cast<std::int32_t>(
-        std::clamp<std::int64_t>(value, std::numeric_limits<std::int32_t>::min(),
-                                 std::numeric_limits<std::int32_t>::max()));
+    token.parameter = static_cast<std::int32_t>(std::clamp<std::int64_t>(
+        value, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
   }
   if (pos_ < input_.size() && input_[pos_] == ' ') ++pos_;  // the delimiter belongs to the word
   return token;
