@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QKeyEvent>
 #include <QTest>
+#include <QToolBar>
 
 namespace tavelin::testing {
 
@@ -42,6 +43,27 @@ void EditorFixture::type(QWidget* target, const QString& text) {
     QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(ch));
     QApplication::sendEvent(target, &release);
   }
+}
+
+void EditorFixture::doubleClick(QWidget* target) {
+  QTest::mousePress(target, Qt::LeftButton);
+  QTest::mouseRelease(target, Qt::LeftButton);
+  QTest::mouseDClick(target, Qt::LeftButton);
+  QTest::mouseRelease(target, Qt::LeftButton);
+}
+
+QAction* EditorFixture::menuAction(const char* name) {
+  auto* action = mainWindow().findChild<QAction*>(QString::fromUtf8(name));
+  EXPECT_NE(action, nullptr) << "no menu item " << name;
+  return action;
+}
+
+QAction* EditorFixture::toolbarAction(const QString& key) {
+  if (auto* toolbar = widget<QToolBar>("tbToolBar"))
+    for (QAction* action : toolbar->actions())
+      if (!action->isSeparator() && action->data().toString() == key) return action;
+  ADD_FAILURE() << "no toolbar button " << key.toStdString();
+  return nullptr;
 }
 
 }  // namespace tavelin::testing

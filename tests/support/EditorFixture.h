@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QTemporaryDir>
 #include <QWidget>
@@ -39,6 +40,12 @@ class EditorFixture : public ::testing::Test {
   static void writeFile(const QString& path, const QByteArray& bytes);
   // Types text into a widget as keystrokes.
   static void type(QWidget* target, const QString& text);
+  // A double-click as a mouse delivers it: press, release, double-click, release. Qt Test's own
+  // mouseDClick sends the double-click event alone.
+  static void doubleClick(QWidget* target);
+  // A menu item by its name and a toolbar button by its key: what the user triggers.
+  QAction* menuAction(const char* name);
+  QAction* toolbarAction(const QString& key);
 
   QTemporaryDir dir;
   ScriptedDialog dialog;
