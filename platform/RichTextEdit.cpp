@@ -284,6 +284,11 @@ void RichTextEdit::loadFile(const QString& path) {
   if (file.error() != QFileDevice::NoError)
     throw PlatformFailure(u"open"_s, path, file.errorString());
   if (rtf::looksLikeRtf(std::string_view(bytes.constData(), size_t(bytes.size())))) {
+    // RTF is text throughout; only a picture's \bin data carries raw bytes. NUL bytes anywhere
+    // else mean a binary file that merely starts with the signature.
+    if (bytes.contains('\0') && !bytes.contains("\\bin"))
+      throw PlatformFailure(u"open"_s, path,
+                            u"it starts like an RTF document but holds binary data"_s);
     rtf::Document document;
     try {
       document = rtf::readRtf(std::string_view(bytes.constData(), size_t(bytes.size())));

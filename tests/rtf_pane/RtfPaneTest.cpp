@@ -106,5 +106,12 @@ TEST_F(RtfInThePane, DamagedRtfShowsWhatCanBeRead) {
   EXPECT_EQ(pane.text(), u"half a docu"_s);
 }
 
+TEST_F(RtfInThePane, BinaryFileWithTheSignatureIsRefusedAndThePaneKeepsItsText) {
+  pane.setText(u"keep me"_s);
+  static const char kBinary[] = "{\\rtf1 \x00\x01\x02\xff binary";
+  EXPECT_THROW(load(QByteArray(kBinary, sizeof kBinary - 1)), platform::PlatformFailure);
+  EXPECT_EQ(pane.text(), u"keep me"_s);
+}
+
 }  // namespace
 }  // namespace tavelin::testing
