@@ -1,6 +1,8 @@
 #include "RtfIntoDocument.h"
 
 #include <QTextBlockFormat>
+#include <utility>
+#include <vector>
 
 namespace tavelin::platform {
 namespace {
@@ -30,10 +32,29 @@ QTextCharFormat formatOf(const rtf::CharFormat& run, const QTextCharFormat& pane
   return format;
 }
 
+// A document uses a handful of formats over and over; building each toolkit format once saves
+// most of the work of a large file.
+class FormatCache {
+ public:
+  explicit FormatCache(const QTextCharFormat& paneFormat) : paneFormat_(paneFormat) {}
+  const QTextCharFormat& operator()(const rtf::CharFormat& format) {
+    for (const auto& [known, converted] : entries_)
+      if (known == format) return converted;
+    if (entries_.size() >= 256) entries_.clear();
+    entries_.emplace_back(format, formatOf(format, paneFormat_));
+    return entries_.back().second;
+  }
+
+ private:
+  const QTextCharFormat& paneFormat_;
+  std::vector<std::pair<rtf::CharFormat, QTextCharFormat>> entries_;
+};
+
 }  // namespace
 
 void insertRtf(QTextCursor& cursor, const rtf::Document& document,
                const QTextCharFormat& paneFormat) {
+  FormatCache formats(paneFormat);
   bool first = true;
   for (const rtf::Paragraph& paragraph : document.paragraphs) {
     QTextBlockFormat block;
@@ -44,7 +65,7 @@ void insertRtf(QTextCursor& cursor, const rtf::Document& document,
       cursor.insertBlock(block, paneFormat);
     first = false;
     for (const rtf::Run& run : paragraph.runs)
-      cursor.insertText(QString::fromStdString(run.text), formatOf(run.format, paneFormat));
+      cursor.insertText(QString::fromStdString(run.text), formats(run.format));
   }
 }
 

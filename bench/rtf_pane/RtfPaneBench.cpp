@@ -13,6 +13,9 @@
 #include <vector>
 
 #include "RichTextEdit.h"
+#include "RtfIntoDocument.h"
+#include <QTextDocument>
+#include "platform/rtf/RtfDocument.h"
 
 namespace {
 
@@ -44,6 +47,19 @@ int main(int argc, char* argv[]) {
   file.write(fiveMegabytesOfRtf());
   file.close();
 
+  {
+    QElapsedTimer timer;
+    timer.start();
+    const QByteArray bytes = fiveMegabytesOfRtf();
+    const auto document = tavelin::rtf::readRtf(std::string_view(bytes.constData(), size_t(bytes.size())));
+    std::printf("the reader alone: %.0f ms, %zu paragraphs\n", double(timer.nsecsElapsed()) / 1e6,
+                document.paragraphs.size());
+    timer.start();
+    QTextDocument plainDocument;
+    QTextCursor cursor(&plainDocument);
+    tavelin::platform::insertRtf(cursor, document, QTextCharFormat());
+    std::printf("into a document without a view: %.0f ms\n", double(timer.nsecsElapsed()) / 1e6);
+  }
   tavelin::platform::RichTextEdit pane;
   pane.resize(481, 625);
   pane.show();
