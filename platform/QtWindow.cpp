@@ -179,6 +179,7 @@ void QtWindow::buildControls() {
       case ControlKind::TextBox: {
         auto* field = new LineField(parent);
         field->setText(text(row.caption));
+        field->setReadOnly(row.locked);
         textFields_[name] = field;
         widget = field;
         break;

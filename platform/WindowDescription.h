@@ -39,6 +39,7 @@ struct ControlRow {
   const Picture* cursor = nullptr;
   ScrollBars scrollBars = ScrollBars::None;
   int interval = 0;  // timers, milliseconds
+  bool locked = false;  // text fields the user reads but does not type into
 };
 
 enum class Check { None, Off, On };

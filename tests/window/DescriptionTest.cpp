@@ -182,6 +182,7 @@ TEST_F(WindowDescription, LabelsHaveCaptionsColoursTooltipsAndCursors) {
 TEST_F(WindowDescription, PanesRunButtonAndClockFieldStartAsDescribed) {
   EXPECT_EQ(widget<QPushButton>("Command1")->text(), u"运行结果"_s);
   EXPECT_EQ(widget<QLineEdit>("Text2")->text(), u"Text2"_s);
+  EXPECT_TRUE(widget<QLineEdit>("Text2")->isReadOnly()) << "the clock is for reading";
   struct Expected {
     const char* name;
     Qt::ScrollBarPolicy horizontal;
