@@ -63,6 +63,11 @@ void CaptionLabel::mouseDoubleClickEvent(QMouseEvent* event) {
 
 BrowserWidget::BrowserWidget(QWidget* parent) : QWidget(parent) {
   setFocusPolicy(Qt::StrongFocus);
+  // A blank page until the first one arrives.
+  setAutoFillBackground(true);
+  QPalette blank = palette();
+  blank.setColor(QPalette::Window, Qt::white);
+  setPalette(blank);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
 }

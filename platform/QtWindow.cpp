@@ -407,7 +407,18 @@ void QtWindow::fire(const std::string& control, Event event) {
 }
 
 void QtWindow::show() {
+  // Centred on the screen: placed before it is shown, so it does not jump, and placed again once
+  // the frame the window manager adds is known.
+  const auto centre = [this] {
+    if (QScreen* screen = form_->screen() ? form_->screen() : QGuiApplication::primaryScreen()) {
+      QRect frame = form_->frameGeometry();
+      frame.moveCenter(screen->availableGeometry().center());
+      form_->move(frame.topLeft());
+    }
+  };
+  centre();
   form_->show();
+  centre();
   for (auto& [name, timer] : timers_) timer->start();
 }
 

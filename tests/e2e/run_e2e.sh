@@ -25,6 +25,10 @@ echo "window $window: $(xdotool getwindowname "$window")"
 eval "$(xdotool getwindowgeometry --shell "$window")"
 echo "geometry ${WIDTH}x${HEIGHT} at ${X},${Y}"
 [ "$WIDTH" -eq 1025 ] || { echo "client width $WIDTH, expected 1025"; exit 1; }
+# Centred on the 1280 x 900 screen (Xvfb has no window manager, so no frame is added).
+[ $((X * 2 + WIDTH)) -ge 1278 ] && [ $((X * 2 + WIDTH)) -le 1282 ] &&
+  [ $((Y * 2 + HEIGHT)) -ge 898 ] && [ $((Y * 2 + HEIGHT)) -le 902 ] ||
+  { echo "the window is not centred"; exit 1; }
 
 sleep 1  # let the clock tick and the first paint settle before the picture is taken
 import -window root "$artefacts/e2e-window.png"
