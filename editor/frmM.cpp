@@ -203,9 +203,7 @@ void frmM::mnuEditPaste_Click() { RichTextBox1.setSelText(services_.clipboard.te
 
 void frmM::mnuTxtBold_Click() { RichTextBox1.setSelBold(!RichTextBox1.selBold()); }
 void frmM::mnuTxtItalic_Click() { RichTextBox1.setSelItalic(!RichTextBox1.selItalic()); }
-void frmM::mnuTxtUnderline_Click() {
-  RichTextBox1.setSelUnderline(!RichTextBox1.selUnderline());
-}
+void frmM::mnuTxtUnderline_Click() { RichTextBox1.setSelUnderline(!RichTextBox1.selUnderline()); }
 
 void frmM::mnuTxtColor_Click() {
   // A colour dialog closed without a choice formats nothing.
@@ -335,13 +333,12 @@ void frmM::bindEvents() {
       {"qzone", Event::Click, &frmM::qzone_Click},
   };
   for (const Binding& b : kBindings)
-    window_->on(b.control, b.event, [this, handler = b.handler] { guarded([&] { (this->*handler)(); }); });
-  window_->onButtonClick("tbToolBar", [this](const QString& key) {
-    guarded([&] { tbToolBar_ButtonClick(key); });
-  });
-  window_->onQueryUnload([this](std::int16_t& cancel, int mode) {
-    guarded([&] { Form_QueryUnload(cancel, mode); });
-  });
+    window_->on(b.control, b.event,
+                [this, handler = b.handler] { guarded([&] { (this->*handler)(); }); });
+  window_->onButtonClick(
+      "tbToolBar", [this](const QString& key) { guarded([&] { tbToolBar_ButtonClick(key); }); });
+  window_->onQueryUnload(
+      [this](std::int16_t& cancel, int mode) { guarded([&] { Form_QueryUnload(cancel, mode); }); });
   window_->onResize([this] { Form_Resize(); });
 }
 

@@ -15,7 +15,7 @@ class CommonDialog;
 namespace tavelin::layout {
 class LayoutEngine;
 LayoutEngine& processEngine();
-}
+}  // namespace tavelin::layout
 
 namespace tavelin::editor {
 

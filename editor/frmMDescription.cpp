@@ -18,6 +18,9 @@ constexpr std::uint32_t kWindowBackground = 0x80000005u;
 constexpr std::uint32_t kButtonFace = 0x8000000Fu;
 constexpr const char* kSaveTip = "双击此处保存";
 
+// Tables are kept one row to an entry, aligned, so they read as tables.
+// clang-format off
+
 // In stacking order: each row lies in front of the rows after it.
 const ControlRow kControls[] = {
     {.name = "Command1", .kind = ControlKind::CommandButton, .container = nullptr,
@@ -104,6 +107,8 @@ const ToolbarButtonRow kToolbarButtons[] = {
     {"置中", "置中", 12, Style::Grouped},
     {"右对齐", "右对齐", 13, Style::Grouped},
 };
+
+// clang-format on
 
 // Families that show Chinese text where the pane's own font is not installed.
 const char* const kPaneFontFallbacks[] = {"Microsoft YaHei", "Noto Sans CJK SC",

@@ -19,7 +19,7 @@ class CommonDialog {
   int Flags = 0;
 
   // Results, also read as the next dialog's starting values.
-  QString FileName;  // full path; empty when the file dialog was closed without a choice
+  QString FileName;         // full path; empty when the file dialog was closed without a choice
   std::uint32_t Color = 0;  // 0x00BBGGRR
   QString FontName;
   float FontSize = 0;

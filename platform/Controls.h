@@ -5,8 +5,8 @@
 
 namespace tavelin::platform {
 
-// The window's simple controls as the editor sees them. Colours are 32-bit colour values: 0x00BBGGRR,
-// or 0x80000000 + n for system colour n.
+// The window's simple controls as the editor sees them. Colours are 32-bit colour values:
+// 0x00BBGGRR, or 0x80000000 + n for system colour n.
 
 class Label {
  public:
@@ -41,7 +41,8 @@ class TextField {
 class BrowserView {
  public:
   virtual ~BrowserView() = default;
-  // A file path goes to its file; anything else is taken as a web address. Does not wait for the page.
+  // A file path goes to its file; anything else is taken as a web address. Does not wait for the
+  // page.
   virtual void navigate(const QString& target) = 0;
 };
 

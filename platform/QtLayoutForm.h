@@ -90,7 +90,8 @@ class NamedOnlyControl : public layout::LayoutControl {
 // The window's client area as a form, its scale sizes in twips.
 class QtLayoutForm : public layout::LayoutForm {
  public:
-  QtLayoutForm(std::string name, QWidget& clientArea) : name_(std::move(name)), client_(clientArea) {}
+  QtLayoutForm(std::string name, QWidget& clientArea)
+      : name_(std::move(name)), client_(clientArea) {}
   void add(std::unique_ptr<layout::LayoutControl> control) {
     controls_.push_back(std::move(control));
   }

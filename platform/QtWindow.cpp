@@ -163,7 +163,8 @@ void QtWindow::buildControls() {
         auto* timer = new QTimer(form_);
         timer->setObjectName(text(row.name));
         timer->setInterval(row.interval);
-        QObject::connect(timer, &QTimer::timeout, timer, [this, name] { fire(name, Event::Timer); });
+        QObject::connect(timer, &QTimer::timeout, timer,
+                         [this, name] { fire(name, Event::Timer); });
         timers_[name] = timer;
         continue;
       }
@@ -187,14 +188,14 @@ void QtWindow::buildControls() {
       case ControlKind::RichTextBox: {
         auto* pane = new RichTextEdit(parent);
         pane->setPaneFont(paneFont);
-        pane->setHorizontalScrollBarPolicy(
-            row.scrollBars == ScrollBars::Both || row.scrollBars == ScrollBars::Horizontal
-                ? Qt::ScrollBarAsNeeded
-                : Qt::ScrollBarAlwaysOff);
-        pane->setVerticalScrollBarPolicy(
-            row.scrollBars == ScrollBars::Both || row.scrollBars == ScrollBars::Vertical
-                ? Qt::ScrollBarAsNeeded
-                : Qt::ScrollBarAlwaysOff);
+        pane->setHorizontalScrollBarPolicy(row.scrollBars == ScrollBars::Both ||
+                                                   row.scrollBars == ScrollBars::Horizontal
+                                               ? Qt::ScrollBarAsNeeded
+                                               : Qt::ScrollBarAlwaysOff);
+        pane->setVerticalScrollBarPolicy(row.scrollBars == ScrollBars::Both ||
+                                                 row.scrollBars == ScrollBars::Vertical
+                                             ? Qt::ScrollBarAsNeeded
+                                             : Qt::ScrollBarAlwaysOff);
         if (row.backColor != kDefaultColor) {
           QPalette p = pane->palette();
           p.setColor(QPalette::Base, screenColor(row.backColor));
@@ -250,8 +251,7 @@ void QtWindow::buildToolbar(QToolBar& toolbar, const ControlRow& row) {
       group->addAction(action);
     }
     if (QWidget* buttonWidget = toolbar.widgetForAction(action))
-      buttonWidget->setFixedSize(description_.toolbarButtonWidth,
-                                 description_.toolbarButtonHeight);
+      buttonWidget->setFixedSize(description_.toolbarButtonWidth, description_.toolbarButtonHeight);
   }
   QObject::connect(&toolbar, &QToolBar::actionTriggered, &toolbar, [this, name](QAction* action) {
     const auto it = buttonHandlers_.find(name);
@@ -290,9 +290,9 @@ void QtWindow::buildMenus() {
   QMenuBar* bar = form_->menuBar();
   for (const MenuRow& row : description_.menus) {
     const std::string name = row.name;
-    const bool opensMenu = std::any_of(
-        description_.menus.begin(), description_.menus.end(),
-        [&](const MenuRow& other) { return other.parent && name == other.parent; });
+    const bool opensMenu =
+        std::any_of(description_.menus.begin(), description_.menus.end(),
+                    [&](const MenuRow& other) { return other.parent && name == other.parent; });
     if (!row.parent && opensMenu) {
       QMenu* menu = bar->addMenu(text(row.caption));
       menu->setObjectName(text(row.name));
@@ -306,7 +306,7 @@ void QtWindow::buildMenus() {
     } else {
       QMenu* menu = menus.at(row.parent);
       action = std::string_view(row.caption) == "-" ? menu->addSeparator()
-                                                     : menu->addAction(text(row.caption));
+                                                    : menu->addAction(text(row.caption));
     }
     action->setObjectName(text(row.name));
     if (row.shortcut) action->setShortcut(QKeySequence(text(row.shortcut)));
@@ -345,8 +345,9 @@ void QtWindow::applyTabOrder() {
         focusTarget(it->second)->focusPolicy() & Qt::TabFocus)
       ordered.push_back(&row);
   }
-  std::stable_sort(ordered.begin(), ordered.end(),
-                   [](const ControlRow* a, const ControlRow* b) { return a->tabIndex < b->tabIndex; });
+  std::stable_sort(ordered.begin(), ordered.end(), [](const ControlRow* a, const ControlRow* b) {
+    return a->tabIndex < b->tabIndex;
+  });
   for (size_t i = 1; i < ordered.size(); ++i)
     QWidget::setTabOrder(focusTarget(clickables_.at(ordered[i - 1]->name)),
                          focusTarget(clickables_.at(ordered[i]->name)));
@@ -377,8 +378,8 @@ BrowserWidget& QtWindow::browserWidget(std::string_view name) {
 QTimer* QtWindow::timer(std::string_view name) { return &find(timers_, name, "timer"); }
 
 void QtWindow::on(std::string_view control, Event event, std::function<void()> handler) {
-  const bool known = clickables_.count(control) || menuItems_.count(control) ||
-                     timers_.count(control);
+  const bool known =
+      clickables_.count(control) || menuItems_.count(control) || timers_.count(control);
   if (!known) throw std::logic_error("the window has no control " + keyOf(control));
   handlers_[{keyOf(control), event}] = std::move(handler);
 }

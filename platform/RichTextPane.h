@@ -34,7 +34,8 @@ class RichTextPane {
   virtual void setSelText(const QString& text) = 0;
   virtual int selLength() const = 0;
 
-  // A selection that is only partly formatted reads as not formatted, so a toggle formats all of it.
+  // A selection that is only partly formatted reads as not formatted, so a toggle formats all of
+  // it.
   virtual bool selBold() const = 0;
   virtual void setSelBold(bool on) = 0;
   virtual bool selItalic() const = 0;

@@ -9,9 +9,12 @@ namespace {
 
 Qt::Alignment alignmentOf(rtf::Alignment alignment) {
   switch (alignment) {
-    case rtf::Alignment::Center: return Qt::AlignHCenter;
-    case rtf::Alignment::Right: return Qt::AlignRight | Qt::AlignAbsolute;
-    case rtf::Alignment::Left: break;
+    case rtf::Alignment::Center:
+      return Qt::AlignHCenter;
+    case rtf::Alignment::Right:
+      return Qt::AlignRight | Qt::AlignAbsolute;
+    case rtf::Alignment::Left:
+      break;
   }
   return Qt::AlignLeft | Qt::AlignAbsolute;
 }

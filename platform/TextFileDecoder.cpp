@@ -53,8 +53,8 @@ std::optional<DecodedText> decodeTextFile(const QByteArray& bytes) {
   }
   const bool le = startsWith(bytes, {0xFF, 0xFE});
   if (le || startsWith(bytes, {0xFE, 0xFF})) {
-    auto text = decodeStrictly(le ? QStringConverter::Utf16LE : QStringConverter::Utf16BE,
-                               view.sliced(2));
+    auto text =
+        decodeStrictly(le ? QStringConverter::Utf16LE : QStringConverter::Utf16BE, view.sliced(2));
     if (!text || hasBinaryCharacters(*text)) return std::nullopt;
     return DecodedText{*text, le ? TextEncoding::Utf16LE : TextEncoding::Utf16BE};
   }

@@ -17,7 +17,8 @@ class LayoutForm;
 namespace tavelin::platform {
 
 // A window built from its description, as the editor sees it: its controls by name and its events.
-// Asking for a name the description does not hold is a programming error and throws std::logic_error.
+// Asking for a name the description does not hold is a programming error and throws
+// std::logic_error.
 class Window {
  public:
   enum class Event { Click, DblClick, Change, Timer };

@@ -38,7 +38,7 @@ struct ControlRow {
   const char* toolTip = nullptr;
   const Picture* cursor = nullptr;
   ScrollBars scrollBars = ScrollBars::None;
-  int interval = 0;  // timers, milliseconds
+  int interval = 0;     // timers, milliseconds
   bool locked = false;  // text fields the user reads but does not type into
 };
 
@@ -46,8 +46,8 @@ enum class Check { None, Off, On };
 
 struct MenuRow {
   const char* name;
-  const char* parent;  // nullptr: an item of the menu bar
-  const char* caption;  // "-" makes a separator
+  const char* parent;              // nullptr: an item of the menu bar
+  const char* caption;             // "-" makes a separator
   const char* shortcut = nullptr;  // QKeySequence text: "Ctrl+N", "F1"
   Check check = Check::None;
 };
@@ -73,12 +73,12 @@ struct WindowDescription {
   int clientWidth, clientHeight;  // twips
   std::span<const Picture* const> icons;
   std::span<const ControlRow> controls;  // in stacking order: the first row lies in front
-  std::span<const MenuRow> menus;  // in display order, children after their parent
+  std::span<const MenuRow> menus;        // in display order, children after their parent
   const char* toolbarName;
   int toolbarButtonWidth, toolbarButtonHeight;  // pixels
   std::span<const ToolbarButtonRow> toolbarButtons;
   std::span<const Picture> imageList;
-  int imageWidth, imageHeight;  // pixels
+  int imageWidth, imageHeight;   // pixels
   std::uint32_t imageMaskColor;  // 0xRRGGBB drawn transparent
   PaneFont paneFont;
 };

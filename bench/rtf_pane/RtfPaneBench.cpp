@@ -7,6 +7,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTextDocument>
 #include <algorithm>
 #include <cstdio>
 #include <string>
@@ -14,16 +15,14 @@
 
 #include "RichTextEdit.h"
 #include "RtfIntoDocument.h"
-#include <QTextDocument>
 #include "platform/rtf/RtfDocument.h"
 
 namespace {
 
 QByteArray fiveMegabytesOfRtf() {
-  std::string rtf =
-      R"({\rtf1\ansi\ansicpg936\deff0{\fonttbl{\f0\fswiss\fcharset0 Arial;})"
-      R"({\f1\fnil\fcharset134 \'cb\'ce\'cc\'e5;}}{\colortbl ;\red255\green0\blue0;})"
-      "\n";
+  std::string rtf = R"({\rtf1\ansi\ansicpg936\deff0{\fonttbl{\f0\fswiss\fcharset0 Arial;})"
+                    R"({\f1\fnil\fcharset134 \'cb\'ce\'cc\'e5;}}{\colortbl ;\red255\green0\blue0;})"
+                    "\n";
   for (unsigned i = 0; rtf.size() < 5u * 1024 * 1024; ++i) {
     rtf += i % 7 == 0 ? R"(\pard\qc)" : R"(\pard)";
     rtf += R"(\f0\fs20 Paragraph )" + std::to_string(i) +
@@ -51,7 +50,8 @@ int main(int argc, char* argv[]) {
     QElapsedTimer timer;
     timer.start();
     const QByteArray bytes = fiveMegabytesOfRtf();
-    const auto document = tavelin::rtf::readRtf(std::string_view(bytes.constData(), size_t(bytes.size())));
+    const auto document =
+        tavelin::rtf::readRtf(std::string_view(bytes.constData(), size_t(bytes.size())));
     std::printf("the reader alone: %.0f ms, %zu paragraphs\n", double(timer.nsecsElapsed()) / 1e6,
                 document.paragraphs.size());
     timer.start();

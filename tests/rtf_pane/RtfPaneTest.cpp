@@ -47,7 +47,8 @@ class RtfInThePane : public ::testing::Test {
 };
 
 const QByteArray kFormatted =
-    "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fswiss Arial;}{\\f1\\froman Times New Roman;}}"
+    "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fswiss Arial;}{\\f1\\froman Times New "
+    "Roman;}}"
     "{\\colortbl ;\\red255\\green0\\blue0;}"
     "\\pard\\qc\\f1\\fs40 Title\\par"
     "\\pard\\f0\\fs24 plain {\\b bold} {\\i italic} {\\ul under} {\\strike gone} "
@@ -61,8 +62,9 @@ TEST_F(RtfInThePane, TextAndFormatsReadBackThroughThePane) {
     QString text;
     bool bold, italic, underline;
   };
-  for (const Case& c : {Case{u"bold"_s, true, false, false}, Case{u"italic"_s, false, true, false},
-                        Case{u"under"_s, false, false, true}, Case{u"plain"_s, false, false, false}}) {
+  for (const Case& c :
+       {Case{u"bold"_s, true, false, false}, Case{u"italic"_s, false, true, false},
+        Case{u"under"_s, false, false, true}, Case{u"plain"_s, false, false, false}}) {
     SCOPED_TRACE(c.text.toStdString());
     select(c.text);
     EXPECT_EQ(pane.selBold(), c.bold);
@@ -83,8 +85,9 @@ TEST_F(RtfInThePane, TextAndFormatsReadBackThroughThePane) {
 
 TEST_F(RtfInThePane, ChineseDocumentDecodesByItsCodePage) {
   // "中文网页" in GBK, and 中 once more as a Unicode escape with a negative number's twin.
-  load("{\\rtf1\\ansi\\ansicpg936{\\fonttbl{\\f0\\fnil\\fcharset134 \\'cb\\'ce\\'cc\\'e5;}}"
-       "\\f0 \\'d6\\'d0\\'ce\\'c4\\'cd\\'f8\\'d2\\'b3 \\u20013?\\u-24067?\\par}");
+  load(
+      "{\\rtf1\\ansi\\ansicpg936{\\fonttbl{\\f0\\fnil\\fcharset134 \\'cb\\'ce\\'cc\\'e5;}}"
+      "\\f0 \\'d6\\'d0\\'ce\\'c4\\'cd\\'f8\\'d2\\'b3 \\u20013?\\u-24067?\\par}");
   EXPECT_TRUE(pane.text().startsWith(u"中文网页 中"_s));
   EXPECT_EQ(pane.text().at(6), QChar(char16_t(65536 - 24067)));
   EXPECT_EQ(formatOf(u"中文"_s).fontFamilies().toStringList().value(0), u"宋体"_s);

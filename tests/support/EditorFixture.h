@@ -24,9 +24,7 @@ class EditorFixture : public ::testing::Test {
   void SetUp() override;
   void TearDown() override;
 
-  platform::Services services() {
-    return {dialog, clipboard, messageBox, programStarter, clock};
-  }
+  platform::Services services() { return {dialog, clipboard, messageBox, programStarter, clock}; }
   platform::QtWindow& qtWindow() { return static_cast<platform::QtWindow&>(form->window()); }
   QWidget& mainWindow() { return qtWindow().mainWindow(); }
   template <class T = QWidget>

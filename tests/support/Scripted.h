@@ -97,5 +97,4 @@ class FixedClock : public platform::Clock {
   QDateTime now_ = QDateTime(QDate(2026, 12, 11), QTime(9, 5, 7));
 };
 
-
 }  // namespace tavelin::testing

@@ -123,7 +123,7 @@ TEST_F(WindowDescription, RunButtonReceivesClicksWhereItCoversTheToolbar) {
 }
 
 TEST_F(WindowDescription, TabMovesFocusInTabIndexOrder) {
-  const QStringList expected{u"RichTextBox1"_s, u"WebBrowser1"_s, u"Text2"_s,
+  const QStringList expected{u"RichTextBox1"_s, u"WebBrowser1"_s,  u"Text2"_s,
                              u"Command1"_s,     u"RichTextBox2"_s, u"RichTextBox3"_s};
   QWidget* client = widget("clientArea");
   // Tab moves the focus from where it is; start in the HTML pane.
@@ -131,7 +131,8 @@ TEST_F(WindowDescription, TabMovesFocusInTabIndexOrder) {
   QApplication::processEvents();
   QStringList order;
   QWidget* w = widget("RichTextBox1");
-  for (int steps = 0; steps < 200 && order.size() < expected.size(); ++steps, w = w->nextInFocusChain()) {
+  for (int steps = 0; steps < 200 && order.size() < expected.size();
+       ++steps, w = w->nextInFocusChain()) {
     if (!(w->focusPolicy() & Qt::TabFocus) || !client->isAncestorOf(w)) continue;
     const QString control = controlOf(w, client);
     if (order.isEmpty() || order.last() != control) order << control;
@@ -215,8 +216,9 @@ struct ExpectedMenu {
 };
 
 const ExpectedMenu kBar[] = {
-    {"mnuFile", "文件(&F)", "", -1}, {"mnuEdit", "编辑(&E)", "", -1}, {"mnuView", "视图(&V)", "", -1},
-    {"mnuTxt", "文字(&T)", "", -1},  {"qzone", "Qzone", "", -1},
+    {"mnuFile", "文件(&F)", "", -1}, {"mnuEdit", "编辑(&E)", "", -1},
+    {"mnuView", "视图(&V)", "", -1}, {"mnuTxt", "文字(&T)", "", -1},
+    {"qzone", "Qzone", "", -1},
 };
 
 const std::pair<const char*, std::vector<ExpectedMenu>> kMenus[] = {
@@ -285,10 +287,10 @@ TEST_F(WindowDescription, ToolbarHasItsButtonsKeysPicturesAndGroup) {
     bool grouped;
   };
   const Expected buttons[] = {
-      {"新建", false}, {"打开", false},   {"保存", false}, {"打印", false},   {"剪切", false},
-      {"复制", false}, {"粘贴", false},   {"字体", false}, {"字体颜色", false}, {"粗体", false},
-      {"斜体", false}, {"下划线", false}, {nullptr, false}, {"左对齐", true},  {"置中", true},
-      {"右对齐", true},
+      {"新建", false},     {"打开", false},  {"保存", false}, {"打印", false},
+      {"剪切", false},     {"复制", false},  {"粘贴", false}, {"字体", false},
+      {"字体颜色", false}, {"粗体", false},  {"斜体", false}, {"下划线", false},
+      {nullptr, false},    {"左对齐", true}, {"置中", true},  {"右对齐", true},
   };
   // The image each button shows, as an index into the image list.
   const int images[] = {1, 2, 3, 4, 5, 6, 7, 14, 15, 8, 9, 10, 0, 11, 12, 13};
@@ -309,8 +311,7 @@ TEST_F(WindowDescription, ToolbarHasItsButtonsKeysPicturesAndGroup) {
     EXPECT_EQ(action->data().toString(), key);
     EXPECT_EQ(action->toolTip(), key);
     EXPECT_TRUE(action->text().isEmpty());
-    EXPECT_EQ(action->icon().pixmap(16, 15).toImage(),
-              imageList[size_t(images[i] - 1)].toImage());
+    EXPECT_EQ(action->icon().pixmap(16, 15).toImage(), imageList[size_t(images[i] - 1)].toImage());
     EXPECT_EQ(action->isCheckable(), buttons[i].grouped);
     EXPECT_FALSE(action->isChecked());
     if (buttons[i].grouped) {

@@ -18,11 +18,11 @@ struct Design {
 };
 
 const Design kScaled[] = {
-    {"Command1", 9240, 240, 1455, 375},      {"WebBrowser1", 7200, 720, 8175, 9375},
-    {"Text2", 12120, 120, 2535, 270},        {"RichTextBox1", 0, 720, 7215, 9375},
-    {"RichTextBox2", 0, 720, 7215, 9375},    {"RichTextBox3", 0, 720, 7215, 9375},
-    {"Label1", 0, 480, 2415, 255},           {"Label2", 7440, 480, 1575, 255},
-    {"Label3", 12840, 480, 2175, 255},       {"Label4", 2520, 480, 2295, 255},
+    {"Command1", 9240, 240, 1455, 375},   {"WebBrowser1", 7200, 720, 8175, 9375},
+    {"Text2", 12120, 120, 2535, 270},     {"RichTextBox1", 0, 720, 7215, 9375},
+    {"RichTextBox2", 0, 720, 7215, 9375}, {"RichTextBox3", 0, 720, 7215, 9375},
+    {"Label1", 0, 480, 2415, 255},        {"Label2", 7440, 480, 1575, 255},
+    {"Label3", 12840, 480, 2175, 255},    {"Label4", 2520, 480, 2295, 255},
     {"Label5", 4920, 480, 2175, 255},
 };
 
@@ -45,9 +45,8 @@ class WindowLayout : public EditorFixture {
     const int ph = percent(clientHeight, kDesignHeight);
     for (const Design& d : kScaled) {
       SCOPED_TRACE(d.name);
-      EXPECT_EQ(widget(d.name)->geometry(),
-                QRect(scaled(d.left, pw), scaled(d.top, ph), scaled(d.width, pw),
-                      scaled(d.height, ph)));
+      EXPECT_EQ(widget(d.name)->geometry(), QRect(scaled(d.left, pw), scaled(d.top, ph),
+                                                  scaled(d.width, pw), scaled(d.height, ph)));
     }
     // The docked toolbar spans the client width at its own height, whatever the proportions.
     EXPECT_EQ(widget("tbToolBar")->geometry(), QRect(0, 0, clientWidth, 27));
@@ -56,8 +55,8 @@ class WindowLayout : public EditorFixture {
 
 TEST_F(WindowLayout, ControlsKeepTheirProportionsAsTheWindowGrows) {
   expectScaled(1025, 673);
-  for (const QSize size : {QSize(1538, 1010), QSize(2050, 1346), QSize(1025, 673),
-                           QSize(800, 500)}) {
+  for (const QSize size :
+       {QSize(1538, 1010), QSize(2050, 1346), QSize(1025, 673), QSize(800, 500)}) {
     SCOPED_TRACE(size.width());
     resizeClient(size.width(), size.height());
     expectScaled(size.width(), size.height());

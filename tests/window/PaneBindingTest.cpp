@@ -74,10 +74,10 @@ TEST_F(PaneBinding, TextFilesAreDecodedByTheirEncoding) {
   const Case cases[] = {
       {"UTF-8", text.toUtf8()},
       {"UTF-8 with BOM", QByteArray("\xEF\xBB\xBF") + text.toUtf8()},
-      {"UTF-16 LE with BOM", QStringEncoder(QStringConverter::Utf16LE,
-                                            QStringConverter::Flag::WriteBom)(text)},
-      {"UTF-16 BE with BOM", QStringEncoder(QStringConverter::Utf16BE,
-                                            QStringConverter::Flag::WriteBom)(text)},
+      {"UTF-16 LE with BOM",
+       QStringEncoder(QStringConverter::Utf16LE, QStringConverter::Flag::WriteBom)(text)},
+      {"UTF-16 BE with BOM",
+       QStringEncoder(QStringConverter::Utf16BE, QStringConverter::Flag::WriteBom)(text)},
       {"GB18030", gb18030(text)},
   };
   for (const Case& c : cases) {
@@ -122,8 +122,7 @@ TEST_F(PaneBinding, FailedSaveLeavesTheOldFileAsItWas) {
   pane.setText(u"new contents, much longer than the limit allows"_s.repeated(400));
 
   // Into a path below a regular file: the folder cannot exist.
-  EXPECT_THROW(pane.saveFile(path(u"plain/page.html"_s), RichTextPane::PlainText),
-               PlatformFailure);
+  EXPECT_THROW(pane.saveFile(path(u"plain/page.html"_s), RichTextPane::PlainText), PlatformFailure);
   // Onto a disk that fills up halfway through the write.
   std::signal(SIGXFSZ, SIG_IGN);
   rlimit old{};

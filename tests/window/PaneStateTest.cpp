@@ -31,9 +31,7 @@ class PaneState : public EditorFixture {
     return {form->blnHtmlDirty, form->blnCssDirty, form->blnJsDirty};
   }
   QString caption(const char* label) { return widget<QLabel>(label)->text(); }
-  std::uint32_t color(const char* label) {
-    return form->window().label(label).backColor();
-  }
+  std::uint32_t color(const char* label) { return form->window().label(label).backColor(); }
 };
 
 TEST_F(PaneState, StartsCleanWithTheHtmlPaneShown) {
@@ -85,7 +83,8 @@ TEST_F(PaneState, LabelClickSwitchesPanesAndLeavesTheFocus) {
   };
   widget("Text2")->setFocus();
   QApplication::processEvents();
-  for (const Case c : {Case{"Label5", 2}, Case{"Label4", 1}, Case{"Label4", 1}, Case{"Label1", 0}}) {
+  for (const Case c :
+       {Case{"Label5", 2}, Case{"Label4", 1}, Case{"Label4", 1}, Case{"Label1", 0}}) {
     SCOPED_TRACE(c.label);
     QTest::mouseClick(widget(c.label), Qt::LeftButton);
     for (size_t pane = 0; pane < 3; ++pane) {
