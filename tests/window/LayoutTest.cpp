@@ -33,7 +33,9 @@ class WindowLayout : public EditorFixture {
     auto& window = static_cast<QMainWindow&>(mainWindow());
     const QSize frame = window.size() - widget("clientArea")->size();
     window.resize(QSize(width, height) + frame);
-    QTRY_COMPARE(widget("clientArea")->size(), QSize(width, height));
+    QWidget* client = widget("clientArea");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return client->size() == QSize(width, height); }))
+        << "the client area did not take the size " << width << " x " << height;
   }
 
   // The whole-percent step the engine works in, and a design value scaled by it, in pixels.
